@@ -19,3 +19,8 @@ struct ScreenSaverCallbacks {
   BOOL(WINAPI* configureDialog)(HWND, UINT, WPARAM, LPARAM);
   BOOL(WINAPI* registerDialogClasses)(HANDLE);
 };
+
+// Supplied by each saver program, as the platform's screen-saver library expects them.
+LRESULT WINAPI ScreenSaverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+BOOL WINAPI ScreenSaverConfigureDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+BOOL WINAPI RegisterDialogClasses(HANDLE instance);
