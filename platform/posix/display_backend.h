@@ -8,7 +8,8 @@
 //
 // Native windows are named by NativeWindow ids: the back end's own numbers (an X window id on X11). 0 never
 // names a window. A window's picture is owned by the back end and written by the GDI code (BitBlt, StretchBlt);
-// after writing, the GDI code calls Present with the area it changed.
+// after writing, the GDI code calls Present with the area it changed. Because the picture is kept, the back end
+// repairs an uncovered area from it by itself; it still reports Expose so that the program gets its WM_PAINT.
 #pragma once
 
 #include <cstdint>
@@ -49,7 +50,7 @@ enum class InputEventKind {
   ButtonPress,      // a pointer button went down: `button`
   PointerMotion,    // the pointer moved to (x, y), in the window's client coordinates
   FocusLost,        // the window lost the input focus (the saver is no longer the active application)
-  Expose,           // part of the window must be drawn again: `area`, in client coordinates
+  Expose,           // part of the window was uncovered: `area`, in client coordinates (see below)
   WindowDestroyed,  // the window is gone, destroyed by someone else or with its parent
   ConnectionLost,   // the display is gone; no further event will ever come
 };
