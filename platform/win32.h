@@ -15,6 +15,12 @@
 #endif
 #include <windows.h>
 
+// The system declares these two in <windowsx.h>, whose many other macros would clash with ordinary names.
+#ifndef GET_X_LPARAM
+#define GET_X_LPARAM(lp) (static_cast<int>(static_cast<short>(LOWORD(lp))))
+#define GET_Y_LPARAM(lp) (static_cast<int>(static_cast<short>(HIWORD(lp))))
+#endif
+
 #else  // POSIX
 
 #include <cstddef>
