@@ -16,9 +16,16 @@ struct CloseRuleState {
   POINT lastCursor{0, 0};
 };
 
-// Decides whether a window message is user activity that closes the saver. Mouse movements within the
-// threshold are not, and only update nothing; the first movement seen records the position when none was
-// recorded yet.
+// Records where the cursor is when the saver starts (on WM_CREATE), in the coordinates of WM_MOUSEMOVE.
+void RecordCursor(CloseRuleState& state, POINT cursor);
+
+// Decides whether a window message is user activity that closes the saver: a key or a left, right or middle
+// button going down, a movement of more than kMouseMoveThreshold, WM_ACTIVATEAPP with FALSE, the monitor-power
+// system command and any power event. Never true for a preview.
+//
+// The recorded position is the reference for every later movement: movements within the threshold do not move
+// it, so a slow drift adds up and closes the saver once the cursor is more than the threshold away from where
+// it started. When no position was recorded, the first movement records it and does not close.
 bool ClosesSaver(CloseRuleState& state, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace saverlib

@@ -21,7 +21,10 @@ struct SaverCommand {
   bool handleOutOfRange = false;
 };
 
-// Parses the command line after the program name.
+// Parses the command line after the program name: ' ', '-' and '/' are skipped, the next character chooses the
+// mode in either case. "p", "l" and "a" are followed by any number of spaces and a decimal handle; "c" may be
+// followed by ":" and a decimal handle. A handle is read up to its first non-digit; what follows is ignored.
+// A null pointer is read as an empty command line.
 SaverCommand ParseSaverCommandLine(const char* arguments);
 
 // Exit code of the modes that end without running a saver: configure (no dialog template exists, so the
