@@ -42,7 +42,7 @@ bool DescribeDibSection(const BITMAPINFOHEADER& header, posix::DibSection& dib) 
   }
   const std::int64_t height = header.biHeight > 0 ? header.biHeight : -std::int64_t{header.biHeight};
   const std::int64_t stride = (std::int64_t{header.biWidth} * 3 + 3) / 4 * 4;
-  if (stride * height > posix::kMaxDibSectionBytes) {
+  if (stride > posix::kMaxDibSectionBytes / height) {  // stride x height would pass the limit
     return false;
   }
   dib.width = header.biWidth;
