@@ -1,9 +1,13 @@
 // Stands in for the screen-saver settings dialog in the Windows end-to-end tests: it opens a window, starts a
-// saver with "/p <window>" so that the saver draws its preview inside it, saves what the window's client area
-// shows, then destroys the window (which destroys the preview) and reports how the saver ended.
+// saver with "/p <window>" so that the saver runs its preview inside it, lets it run for a few seconds, then
+// destroys the window (which destroys the preview) and reports how the saver ended.
 //
-// usage: preview_host SAVER.scr OUTPUT.bmp
-// Exit code 0 when a "Preview" child filled the client area and the saver then ended with 0; 1 otherwise.
+// It does not look at the preview's pixels: Wine discards what a process draws into a child of another
+// process's window, so under Wine the picture never reaches the screen.
+//
+// usage: preview_host SAVER.scr
+// Exit code 0 when a visible "Preview" child filled the client area and the saver then ended with 0.
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -17,7 +21,7 @@ constexpr int kTop = 40;
 constexpr int kWidth = 320;
 constexpr int kHeight = 240;
 constexpr DWORD kPreviewTimeoutMs = 30000;
-constexpr DWORD kDrawingMs = 3000;
+constexpr DWORD kRunningMs = 2000;
 constexpr DWORD kExitTimeoutMs = 30000;
 
 // Handles this process's window messages for `milliseconds`, or until `done` says so.
@@ -47,60 +51,11 @@ HWND CreateHostWindow(HINSTANCE instance) {
                          kLeft, kTop, kWidth, kHeight, nullptr, nullptr, instance, nullptr);
 }
 
-// Copies the window's client area, as the screen shows it, into a 24-bit bottom-up BMP file.
-bool SaveClientArea(HWND window, const char* path) {
-  RECT client{};
-  GetClientRect(window, &client);
-  POINT origin{0, 0};
-  ClientToScreen(window, &origin);
-  const int width = client.right;
-  const int height = client.bottom;
-  const int stride = (width * 3 + 3) / 4 * 4;
-
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
-
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  void* bits = nullptr;
-  HBITMAP picture = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  bool copied = false;
-  if (picture != nullptr) {
-    HGDIOBJ previous = SelectObject(memory, picture);
-    copied = BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY) != 0;
-    GdiFlush();
-    SelectObject(memory, previous);
-  }
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-
-  bool written = false;
-  if (copied) {
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;  // "BM"
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(stride) * static_cast<DWORD>(height);
-    if (FILE* out = std::fopen(path, "wb")) {
-      written = std::fwrite(&file, sizeof file, 1, out) == 1 &&
-                std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out) == 1 &&
-                std::fwrite(bits, static_cast<size_t>(stride) * static_cast<size_t>(height), 1, out) == 1;
-      written = std::fclose(out) == 0 && written;
-    }
-  }
-  if (picture != nullptr) DeleteObject(picture);
-  return written;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: preview_host SAVER.scr OUTPUT.bmp\n");
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: preview_host SAVER.scr\n");
     return 1;
   }
   HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -140,11 +95,7 @@ int main(int argc, char** argv) {
                 static_cast<long>(previewClient.bottom), static_cast<long>(hostClient.right),
                 static_cast<long>(hostClient.bottom), fills ? "" : " (does not fill it)");
     ok = fills;
-    PumpUntil(kDrawingMs, [] { return false; });
-    if (!SaveClientArea(host, argv[2])) {
-      std::printf("cannot save the client area to %s\n", argv[2]);
-      ok = false;
-    }
+    PumpUntil(kRunningMs, [] { return false; });
   } else {
     std::printf("no visible Preview window appeared within %lu ms\n", static_cast<unsigned long>(kPreviewTimeoutMs));
   }
