@@ -14,7 +14,9 @@ struct RgbImage {
   int height = 0;
   std::vector<Rgb> pixels;  // width x height, row by row
 
-  Rgb At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)]; }
+  Rgb At(int x, int y) const {
+    return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
+  }
 };
 
 // Paints every cell of the grid as a scale x scale block of its palette colour. The source must come from a

@@ -1,0 +1,29 @@
+# cmake -DTOOL=... -DFIXTURES=... -DOUT_DIR=... -P check_tool_errors.cmake
+file(REMOVE_RECURSE "${OUT_DIR}")
+
+# A bad source: exit code 1, a message with the file and line, and nothing written, not even the good image
+# before it.
+execute_process(COMMAND "${TOOL}" "${OUT_DIR}" "${FIXTURES}/ragged.txt"
+                RESULT_VARIABLE result ERROR_VARIABLE error)
+if(NOT result EQUAL 1)
+  message(FATAL_ERROR "a ragged source gave exit code ${result}, expected 1")
+endif()
+if(NOT error MATCHES "ragged\\.txt:12: image 102, row 2 has 2 cells, expected 3 \\(ragged grid\\)")
+  message(FATAL_ERROR "unexpected message for a ragged source: ${error}")
+endif()
+if(EXISTS "${OUT_DIR}")
+  message(FATAL_ERROR "a failed run wrote ${OUT_DIR}")
+endif()
+
+# A source that cannot be read.
+execute_process(COMMAND "${TOOL}" "${OUT_DIR}" "${FIXTURES}/no-such-file.txt"
+                RESULT_VARIABLE result ERROR_VARIABLE error)
+if(NOT result EQUAL 1 OR NOT error MATCHES "cannot read .*no-such-file\\.txt")
+  message(FATAL_ERROR "a missing source gave exit code ${result} and: ${error}")
+endif()
+
+# Too few arguments.
+execute_process(COMMAND "${TOOL}" "${OUT_DIR}" RESULT_VARIABLE result ERROR_VARIABLE error)
+if(NOT result EQUAL 2 OR NOT error MATCHES "usage: kestrova-art OUT_DIR SOURCE")
+  message(FATAL_ERROR "a missing source argument gave exit code ${result} and: ${error}")
+endif()
