@@ -1,4 +1,5 @@
 # cmake -DTOOL=... -DFIXTURES=... -DOUT_DIR=... -P check_tool_errors.cmake
+# The art tool's failures: each exits non-zero with a message that names the cause, and writes nothing.
 file(REMOVE_RECURSE "${OUT_DIR}")
 
 # A bad source: exit code 1, a message with the file and line, and nothing written, not even the good image
@@ -20,6 +21,16 @@ execute_process(COMMAND "${TOOL}" "${OUT_DIR}" "${FIXTURES}/no-such-file.txt"
                 RESULT_VARIABLE result ERROR_VARIABLE error)
 if(NOT result EQUAL 1 OR NOT error MATCHES "cannot read .*no-such-file\\.txt")
   message(FATAL_ERROR "a missing source gave exit code ${result} and: ${error}")
+endif()
+
+# The same image number from two sources.
+execute_process(COMMAND "${TOOL}" "${OUT_DIR}" "${FIXTURES}/one-image.txt" "${FIXTURES}/one-image.txt"
+                RESULT_VARIABLE result ERROR_VARIABLE error)
+if(NOT result EQUAL 1 OR NOT error MATCHES "one-image\\.txt:6: image 5 is also in another source")
+  message(FATAL_ERROR "a repeated image number gave exit code ${result} and: ${error}")
+endif()
+if(EXISTS "${OUT_DIR}")
+  message(FATAL_ERROR "a failed run wrote ${OUT_DIR}")
 endif()
 
 # Too few arguments.
