@@ -127,6 +127,9 @@ bool Surface::FillArea(std::int32_t x, std::int32_t y, std::int32_t width, std::
   if (!ClipRect(Width(), Height(), x, y, srcX, srcY, width, height)) {
     return false;
   }
+  if (width == 0 || height == 0) {
+    return true;  // touches the left or top edge: accepted, nothing to write
+  }
   const std::vector<BYTE> row = ColourRow(width, colour);
   for (std::int32_t j = 0; j < height; ++j) {
     std::memcpy(pixels + PixelOffset(Height(), Stride(), x, y + j), row.data(), row.size());
