@@ -29,7 +29,8 @@ if(CMAKE_SCRIPT_MODE_FILE)
     # Drop the file header; the resource starts with the bitmap's info header.
     string(SUBSTRING "${hex}" 28 -1 hex)
     string(REGEX REPLACE "(..)" "0x\\1," bytes "${hex}")
-    string(REGEX REPLACE "((0x..,){16})" "\\1\n    " bytes "${bytes}")
+    string(REPEAT "0x..," 16 line)  # CMake's regular expressions have no {n}
+    string(REGEX REPLACE "(${line})" "\\1\n    " bytes "${bytes}")
     string(APPEND arrays "// ${bitmap}\nalignas(8) const BYTE kBitmap${id}[] = {\n    ${bytes}\n};\n\n")
     string(APPEND entries "    {2, ${id}, kBitmap${id}, sizeof kBitmap${id}},\n")
   endforeach()
