@@ -117,7 +117,7 @@ void HeadlessBackend::InjectConnectionLost(DWORD time) { Schedule(time, Happenin
 void HeadlessBackend::Apply(const Happening& happening) {
   switch (happening.kind) {
     case HappeningKind::ConnectionLost:
-      connectionLost_ = true;
+      LoseConnection();
       break;
     case HappeningKind::Destroy:
       RemoveWithChildren(happening.event.window, true);
@@ -138,6 +138,12 @@ void HeadlessBackend::Apply(const Happening& happening) {
       break;
     }
   }
+}
+
+void HeadlessBackend::LoseConnection() {
+  connectionLost_ = true;
+  windows_.clear();  // a display that is gone takes every window with it
+  happenings_.clear();
 }
 
 // ---- Windows ----
@@ -331,11 +337,11 @@ InputEvent HeadlessBackend::WaitForEvent(bool hasDeadline, DWORD deadline) {
     }
     if (hasEnd_ && (!hasDeadline || endAt_ <= deadlineAt)) {
       elapsed_ = std::max(elapsed_, endAt_);
-      connectionLost_ = true;
+      LoseConnection();
       continue;
     }
     if (!hasEnd_ && happenings_.empty()) {
-      connectionLost_ = true;  // nothing could ever end the run
+      LoseConnection();  // nothing could ever end the run
       continue;
     }
     // Here a deadline exists: without one, a remaining happening or the end would have been taken above.

@@ -133,6 +133,8 @@ class HeadlessBackend final : public DisplayBackend {
   NativeWindow AddWindow(WindowInfo info);
   // Removes a window and its children; reports saver windows among them as WindowDestroyed into ready_.
   void RemoveWithChildren(NativeWindow window, bool reportSaverWindows);
+  // From now on every wait reports ConnectionLost; every window is gone.
+  void LoseConnection();
   // Carries out a happening that has come due; the events it produces go to ready_.
   void Apply(const Happening& happening);
 
