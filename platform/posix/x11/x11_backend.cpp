@@ -80,6 +80,9 @@ class X11Backend final : public DisplayBackend {
   // Shows `area` of the window's picture, clipped to the picture.
   void Show(SaverWindow& record, const RECT& area);
   std::optional<InputEvent> Translate(const XEvent& event);
+  // What a lost connection reports: the server took every window with it, so first each window still open is
+  // reported destroyed (which ends the saver the ordinary way), then ConnectionLost, for ever.
+  InputEvent LossEvent();
 
   Display* display_;
   int screen_;
@@ -111,8 +114,9 @@ X11Backend::~X11Backend() {
   // After an I/O error Xlib turns these requests into no-ops and only frees its client-side memory.
   XFreeCursor(display_, invisibleCursor_);
   x11::ReleaseVisual(display_, visual_);
-  x11::RemoveErrorHandlers();
+  // Closing reads the replies still due, which may carry errors for windows already gone: ours must see them.
   XCloseDisplay(display_);
+  x11::RemoveErrorHandlers();
   g_backendOpen = false;
 }
 
@@ -379,6 +383,21 @@ std::optional<InputEvent> X11Backend::Translate(const XEvent& event) {
   return input;
 }
 
+InputEvent X11Backend::LossEvent() {
+  InputEvent lost;
+  lost.time = TickCount();
+  for (const std::unique_ptr<SaverWindow>& record : windows_) {
+    if (!record->gone) {
+      record->gone = true;
+      lost.kind = InputEventKind::WindowDestroyed;
+      lost.window = record->window;
+      return lost;
+    }
+  }
+  lost.kind = InputEventKind::ConnectionLost;
+  return lost;
+}
+
 InputEvent X11Backend::WaitForEvent(bool hasDeadline, DWORD deadline) {
   for (;;) {
     // XPending flushes the requests and reads what the server sent; a closed connection surfaces here as an
@@ -391,10 +410,7 @@ InputEvent X11Backend::WaitForEvent(bool hasDeadline, DWORD deadline) {
       }
     }
     if (Lost()) {
-      InputEvent lost;
-      lost.kind = InputEventKind::ConnectionLost;
-      lost.time = TickCount();
-      return lost;
+      return LossEvent();
     }
     int timeoutMilliseconds = -1;
     if (hasDeadline) {
