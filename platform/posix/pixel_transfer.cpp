@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace posix {
@@ -115,9 +116,17 @@ RECT StretchPixels(const DibSection& source, const BlitRect& sourceRect, const W
   if (validColumns.begin >= validColumns.end || validRows.begin >= validRows.end) {
     return nothing;
   }
+  const std::int64_t firstColumn = destination.x + validColumns.begin;
+  const auto rowBytes = static_cast<std::size_t>(validColumns.end - validColumns.begin) * sizeof(std::uint32_t);
   for (std::int64_t i = validRows.begin; i < validRows.end; ++i) {
-    const BYTE* from = SourceRow(source, rowMap[static_cast<std::size_t>(i - pictureRows.begin)]);
+    const std::int64_t sourceRow = rowMap[static_cast<std::size_t>(i - pictureRows.begin)];
     std::uint32_t* to = PictureRow(picture, destination.y + i);
+    // When enlarging, consecutive rows often sample the same source row: copy the row just made.
+    if (i > validRows.begin && sourceRow == rowMap[static_cast<std::size_t>(i - 1 - pictureRows.begin)]) {
+      std::memcpy(to + firstColumn, PictureRow(picture, destination.y + i - 1) + firstColumn, rowBytes);
+      continue;
+    }
+    const BYTE* from = SourceRow(source, sourceRow);
     for (std::int64_t j = validColumns.begin; j < validColumns.end; ++j) {
       const std::int64_t sourceColumn = columnMap[static_cast<std::size_t>(j - pictureColumns.begin)];
       to[destination.x + j] = ToPicturePixel(from + sourceColumn * 3);
