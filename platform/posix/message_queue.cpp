@@ -1,9 +1,10 @@
 // The message loop's calls: PostMessageA, PostQuitMessage, GetMessageA, TranslateMessage, DispatchMessageA.
 //
-// GetMessageA looks for a message in the order Windows uses: posted messages first, then input from the display
-// back end (turned into posted messages), then a pending quit, then WM_PAINT of a window with an update region,
-// then a due timer. With nothing to return it waits in the back end until the next timer is due or an event
-// comes.
+// GetMessageA looks for a message in nearly the order Windows uses: posted messages first, then a pending quit,
+// then input from the display back end (turned into posted messages), then WM_PAINT of a window with an update
+// region, then a due timer. With nothing to return it waits in the back end until the next timer is due or an
+// event comes. Windows looks at input before the quit; here the quit comes first, so that once a program has
+// asked to end, nothing the display does afterwards (a window it destroys, a connection it loses) reaches it.
 #include "platform/posix/message_queue.h"
 
 #include <algorithm>
@@ -161,14 +162,14 @@ BOOL WINAPI GetMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterM
     if (posix::TakePosted(window, filterMin, filterMax, *message)) {
       return message->message == WM_QUIT ? FALSE : TRUE;
     }
-    posix::DisplayBackend* backend = posix::ActiveBackend();
-    if (backend != nullptr && posix::TakePendingEvents(*backend)) {
-      continue;
-    }
     if (posix::g_bQuitPending) {
       posix::g_bQuitPending = false;
       *message = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(posix::g_iQuitCode), 0, GetTickCount(), POINT{0, 0}};
       return FALSE;
+    }
+    posix::DisplayBackend* backend = posix::ActiveBackend();
+    if (backend != nullptr && posix::TakePendingEvents(*backend)) {
+      continue;
     }
     const HWND paintWindow = posix::WindowNeedingPaint();
     if (paintWindow != nullptr && posix::Matches(MSG{paintWindow, WM_PAINT, 0, 0, 0, POINT{0, 0}}, window,

@@ -1,5 +1,6 @@
 #include "saverlib/posix/run_screen_saver.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/posix/active_backend.h"
@@ -10,15 +11,21 @@ namespace saverlib {
 namespace {
 
 // The full-screen window covers the virtual screen, or the primary screen when the virtual screen's size is 0.
+// It is at least 1 x 1: as on Windows, a screen that reports no size still gets its window, and what to do on
+// such a screen is the program's decision (the scenes fail to make their back buffer and end).
 RECT FullScreenArea() {
-  const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
-  const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+  int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
   if (width == 0 || height == 0) {
-    return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    left = 0;
+    top = 0;
+    width = GetSystemMetrics(SM_CXSCREEN);
+    height = GetSystemMetrics(SM_CYSCREEN);
   }
-  const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
-  const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-  return RECT{left, top, static_cast<LONG>(std::int64_t{left} + width), static_cast<LONG>(std::int64_t{top} + height)};
+  return RECT{left, top, static_cast<LONG>(std::int64_t{left} + std::max(width, 1)),
+              static_cast<LONG>(std::int64_t{top} + std::max(height, 1))};
 }
 
 SaverStart EndsAt(int exitCode) { return SaverStart{nullptr, exitCode}; }

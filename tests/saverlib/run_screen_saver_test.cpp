@@ -258,15 +258,33 @@ TEST_F(EntryPoint, ASecondFullScreenSaverRaisesTheFirstAndEndsWithZero) {
 }
 
 TEST_F(EntryPoint, ASaverWhoseCreationFailsEndsWithZeroWithoutATick) {
-  HeadlessBackend backend(SmallScreen());
+  // With an end time, and without one (the back end then reports its connection lost as soon as the loop asks:
+  // the quit that the failed creation posted must end the run before that destroys the window a second time).
+  for (const bool withEndTime : {true, false}) {
+    test_saver::Reset();
+    HeadlessBackend backend(SmallScreen());
+    if (withEndTime) {
+      backend.SetEndTime(1000);
+    }
+    posix::SetDibSectionRefusal(true);  // the back buffer cannot be made
+    EXPECT_EQ(Run(backend, "/s"), 0) << withEndTime;
+    posix::SetDibSectionRefusal(false);
+    EXPECT_TRUE(TheLog().ticks.empty()) << withEndTime;
+    EXPECT_TRUE(backend.Presentations().empty()) << withEndTime;
+    EXPECT_EQ(test_saver::Count(WM_DESTROY), 1) << withEndTime;  // only the one the saver sent itself
+    EXPECT_EQ(backend.TickCount(), 0u) << withEndTime;           // ended at once, not at the end time
+    EXPECT_TRUE(backend.Windows().empty()) << withEndTime;
+  }
+}
+
+TEST_F(EntryPoint, AScreenWithoutSizeStillGetsAWindowAndTheSaverDecides) {
+  HeadlessConfig config = SmallScreen();
+  config.screenWidth = 0;
+  HeadlessBackend backend(config);
   backend.SetEndTime(1000);
-  posix::SetDibSectionRefusal(true);  // the back buffer cannot be made
-  EXPECT_EQ(Run(backend, "/s"), 0);
+  EXPECT_EQ(Run(backend, "/s"), 0);  // the saver's zero-width back buffer fails: it ends itself
+  EXPECT_EQ(test_saver::Count(WM_CREATE), 1);
   EXPECT_TRUE(TheLog().ticks.empty());
-  EXPECT_TRUE(backend.Presentations().empty());
-  EXPECT_EQ(test_saver::Count(WM_DESTROY), 1);  // only the one the saver sent itself
-  EXPECT_EQ(backend.TickCount(), 0u);           // ended at once, not at the end time
-  EXPECT_TRUE(backend.Windows().empty());
 }
 
 TEST_F(EntryPoint, AWindowRefusedByItsCreateMessageEndsWithMinusOne) {

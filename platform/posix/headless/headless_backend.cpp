@@ -12,7 +12,7 @@ bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
 
 // Whether a picture of this size may be made (see kMaxWindowPixels).
 bool AcceptableSize(std::int64_t width, std::int64_t height) {
-  return width > 0 && height > 0 && width <= kMaxWindowSide && height <= kMaxWindowSide &&
+  return width > 0 && height > 0 && width <= kMaxWindowPixels && height <= kMaxWindowPixels &&
          width * height <= kMaxWindowPixels;
 }
 

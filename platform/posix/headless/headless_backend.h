@@ -27,9 +27,8 @@ struct HeadlessConfig {
   POINT pointer{0, 0};             // where the pointer starts, in screen coordinates
 };
 
-// The largest window picture made: each side at most 32767 pixels and at most 2^26 pixels in all (256 MiB).
-// Larger windows cannot be made (the create calls return 0).
-constexpr int kMaxWindowSide = 32767;
+// The largest window picture made: 2^26 pixels (256 MiB). Larger windows cannot be made (the create calls
+// return 0).
 constexpr std::int64_t kMaxWindowPixels = std::int64_t{1} << 26;
 
 enum class WindowKind { FullScreen, Preview, Foreign };
