@@ -28,7 +28,8 @@ void RecordCursorOnCreate(HWND window) {
 
 LRESULT ForwardToProgram(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const auto procedure = g_saverWindow.callbacks.screenSaverProc;
-  return procedure != nullptr ? procedure(window, message, wParam, lParam) : DefScreenSaverProc(window, message, wParam, lParam);
+  return procedure != nullptr ? procedure(window, message, wParam, lParam)
+                               : DefScreenSaverProc(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -161,7 +161,9 @@ TEST_P(StretchClipping, SamplesUnderPixelCentresInsideBothPictures) {
   // The reference is asked only about pixels inside the picture, so its products stay small.
   ExpectBlitResult(
       picture, written, source, c.destination,
-      [&](std::int64_t i) { return c.source.x + (2 * i + 1) * c.source.width / (2 * std::int64_t{c.destination.width}); },
+      [&](std::int64_t i) {
+        return c.source.x + (2 * i + 1) * c.source.width / (2 * std::int64_t{c.destination.width});
+      },
       [&](std::int64_t j) {
         return c.source.y + (2 * j + 1) * c.source.height / (2 * std::int64_t{c.destination.height});
       });

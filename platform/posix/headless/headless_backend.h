@@ -126,7 +126,8 @@ class HeadlessBackend final : public DisplayBackend {
   };
 
   DWORD Now() const { return static_cast<DWORD>(config_.startTime + elapsed_); }
-  // Virtual milliseconds from now until the clock next reads `time`.
+  // The virtual time (milliseconds since the start) at which the clock next reads `time`; a time up to half the
+  // clock's range behind the present is taken as the present.
   std::uint64_t AbsoluteTime(DWORD time) const;
   void Schedule(DWORD time, HappeningKind kind, const InputEvent& event);
   NativeWindow AddWindow(WindowInfo info);
