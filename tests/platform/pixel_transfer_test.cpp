@@ -87,6 +87,16 @@ void ExpectBlitResult(const Picture& picture, const RECT& written, const DibSect
   EXPECT_EQ(written.bottom, expectedArea.bottom);
 }
 
+// A test name from a case's description: every character that is not a letter or digit becomes '_'.
+template <typename Case>
+std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+  std::string name = info.param.name;
+  for (char& c : name) {
+    c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+  }
+  return name;
+}
+
 TEST(CopyPixels, ConvertsBottomUpAndTopDownRowsAndSkipsPadding) {
   for (const bool bottomUp : {true, false}) {
     const DibSection source = MakeSource(3, 2, bottomUp);  // stride 12: three padding bytes per row
@@ -133,13 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CopyCase{"extreme positions", INT_MIN, INT_MAX, {INT_MAX, INT_MIN, INT_MAX, INT_MAX}},
                       CopyCase{"extreme source with huge size", INT_MIN, INT_MIN, {0, 0, INT_MAX, INT_MAX}},
                       CopyCase{"zero width", 0, 0, {0, 0, 0, 3}}, CopyCase{"negative height", 0, 0, {0, 0, 4, -3}}),
-    [](const ::testing::TestParamInfo<CopyCase>& info) {
-      std::string name = info.param.name;
-      for (char& c : name) {
-        c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-      }
-      return name;
-    });
+    CaseName<CopyCase>);
 
 struct StretchCase {
   const char* name;
@@ -181,13 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StretchCase{"extreme source position", {INT_MAX, INT_MIN, INT_MAX, INT_MAX}, {0, 0, 5, 4}},
                       StretchCase{"zero source", {0, 0, 0, 3}, {0, 0, 5, 4}},
                       StretchCase{"zero destination", {0, 0, 4, 3}, {0, 0, 5, 0}}),
-    [](const ::testing::TestParamInfo<StretchCase>& info) {
-      std::string name = info.param.name;
-      for (char& c : name) {
-        c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-      }
-      return name;
-    });
+    CaseName<StretchCase>);
 
 TEST(StretchPixels, DoublingRepeatsEachPixelAndHalvingTakesTheOneUnderTheCentre) {
   const DibSection source = MakeSource(4, 3, true);
