@@ -16,13 +16,9 @@ function(kestrova_add_saver name)
 endfunction()
 
 function(kestrova_add_saver_posix name sources libraries bitmaps)
-  if(NOT COMMAND kestrova_add_bitmap_resources OR NOT TARGET kestrova_saverlib_posix)
-    message(STATUS "${name}: not built yet, the platform layer is incomplete")
-    return()
-  endif()
   kestrova_add_bitmap_resources(${name}_resources MODULE ${name} BITMAPS ${bitmaps})
   add_executable(${name} ${sources})
-  target_link_libraries(${name} PRIVATE ${libraries} ${name}_resources kestrova_saverlib_posix)
+  target_link_libraries(${name} PRIVATE ${libraries} ${name}_resources kestrova_saverlib_posix_main)
 endfunction()
 
 # The Windows program: <name>.scr, a GUI program linked with our screen-saver library, and a resource script
