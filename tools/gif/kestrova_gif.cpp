@@ -1,8 +1,10 @@
 // kestrova-gif OUT.gif DELAY FRAME.png...
 // Joins PNG frames into an animated GIF that loops forever, DELAY hundredths of a second per frame. Each frame is
 // reduced to 256 colours of its own with giflib's quantizer. Used to make the README's previews.
+#include <fcntl.h>
 #include <gif_lib.h>
 #include <png.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -71,8 +73,13 @@ int main(int argc, char** argv) {
   }
 
   int error = 0;
-  GifFileType* gif = EGifOpenFileName(argv[1], false, &error);
-  if (gif == nullptr) return Fail(std::string("cannot create ") + argv[1]);
+  // Opened here rather than by giflib, which would make the file readable by its owner only.
+  const int descriptor = open(argv[1], O_WRONLY | O_CREAT | O_TRUNC, 0666);
+  GifFileType* gif = descriptor >= 0 ? EGifOpenFileHandle(descriptor, &error) : nullptr;
+  if (gif == nullptr) {
+    if (descriptor >= 0) close(descriptor);
+    return Fail(std::string("cannot create ") + argv[1]);
+  }
   const int width = frames[0].width;
   const int height = frames[0].height;
   bool ok = EGifPutScreenDesc(gif, width, height, 8, 0, nullptr) == GIF_OK && AddLoopForever(gif);
