@@ -3,7 +3,6 @@
 #include "saverlib/screensaver.h"
 #include "shell/scene_contract.h"
 #include "shell/scene_math.h"
-#include "shell/screen_limits.h"
 
 namespace flyby {
 namespace {
@@ -24,9 +23,7 @@ std::int32_t FrameBaseFrom(std::uint32_t r) { return static_cast<std::int32_t>(r
 }  // namespace
 
 ScrAPI::ScrAPI(HWND window) : random(kSeed) {
-  screenWidth = GetSystemMetrics(SM_CXSCREEN);
-  screenHeight = GetSystemMetrics(SM_CYSCREEN);
-  ReadWindowSize(window);
+  shell::MeasureScreenAndWindow(*this, window);
 }
 
 ScrAPI::~ScrAPI() {
@@ -37,14 +34,12 @@ ScrAPI::~ScrAPI() {
 
 bool ScrAPI::Init(HWND window) {
   const DWORD t0 = GetTickCount();
-  for (int k = 0; k < kImageCount; ++k) images[k].LoadBitmapResource(g_hMainInstance, MAKEINTRESOURCEA(kFirstBitmapResource + k));
+  // A failed load is not an error here: that image is never drawn.
+  for (int k = 0; k < kImageCount; ++k) {
+    images[k].LoadBitmapResource(g_hMainInstance, MAKEINTRESOURCEA(kFirstBitmapResource + k));
+  }
 
-  // A screen no back buffer can be made for ends the saver, as a failed back buffer does.
-  if (!shell::IsDrawableScreen(screenWidth, screenHeight)) return false;
-  HDC dc = GetDC(window);
-  backBufferBitmap = backBuffer.CreateDibSection(dc, screenWidth, screenHeight);
-  ReleaseDC(window, dc);
-  if (backBufferBitmap == nullptr) return false;
+  if (!shell::CreateBackBuffer(*this, window)) return false;
 
   spriteCount = kSpriteCount;
   for (auto* array : {&startTime, &duration, &startX, &startY, &travel, &frameBase}) array->assign(spriteCount, 0);

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "platform/win32.h"
+#include "shell/screen_limits.h"
 
 namespace shell {
 
@@ -30,6 +31,25 @@ void ReadWindowSize(Scene& scene, HWND window) {
   }
   scene.windowWidth = scene.screenWidth;
   scene.windowHeight = scene.screenHeight;
+}
+
+// What a scene's constructor measures: the primary screen, on which all motion is computed, and the window.
+template <class Scene>
+void MeasureScreenAndWindow(Scene& scene, HWND window) {
+  scene.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  scene.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  scene.ReadWindowSize(window);
+}
+
+// Makes the screen-sized back buffer on the window's device context and keeps its bitmap in backBufferBitmap.
+// False when it cannot be made, which includes a screen no real display has (see screen_limits.h).
+template <class Scene>
+bool CreateBackBuffer(Scene& scene, HWND window) {
+  if (!IsDrawableScreen(scene.screenWidth, scene.screenHeight)) return false;
+  HDC dc = GetDC(window);
+  scene.backBufferBitmap = scene.backBuffer.CreateDibSection(dc, scene.screenWidth, scene.screenHeight);
+  ReleaseDC(window, dc);
+  return scene.backBufferBitmap != nullptr;
 }
 
 // Copies the back buffer to the window: 1:1 when the window has the screen's size, stretched otherwise. A failed

@@ -3,7 +3,6 @@
 #include "saverlib/screensaver.h"
 #include "shell/scene_contract.h"
 #include "shell/scene_math.h"
-#include "shell/screen_limits.h"
 
 namespace tumbler {
 namespace {
@@ -21,9 +20,7 @@ constexpr BYTE kOpaque = 255;
 }  // namespace
 
 ScrAPI::ScrAPI(HWND window) : random(kSeed) {
-  screenWidth = GetSystemMetrics(SM_CXSCREEN);
-  screenHeight = GetSystemMetrics(SM_CYSCREEN);
-  ReadWindowSize(window);
+  shell::MeasureScreenAndWindow(*this, window);
 }
 
 ScrAPI::~ScrAPI() {
@@ -36,12 +33,7 @@ bool ScrAPI::Init(HWND window) {
   const DWORD t0 = GetTickCount();
   if (!image.LoadBitmapResource(g_hMainInstance, MAKEINTRESOURCEA(kBitmapResource))) return false;
 
-  // A screen no back buffer can be made for ends the saver, as a failed back buffer does.
-  if (!shell::IsDrawableScreen(screenWidth, screenHeight)) return false;
-  HDC dc = GetDC(window);
-  backBufferBitmap = backBuffer.CreateDibSection(dc, screenWidth, screenHeight);
-  ReleaseDC(window, dc);
-  if (backBufferBitmap == nullptr) return false;
+  if (!shell::CreateBackBuffer(*this, window)) return false;
 
   spriteCount = kSpriteCount;
   for (auto* array : {&startTime, &duration, &startX, &startY, &negDrop}) array->assign(spriteCount, 0);
