@@ -1,6 +1,7 @@
 // Timers and the message loop on the headless back end's virtual clock.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 #include "platform/posix/timers.h"
@@ -213,6 +214,9 @@ struct InputCase {
   WPARAM wParam;
   LPARAM lParam;
 };
+// Names the case in test listings instead of a dump of its bytes.
+void PrintTo(const InputCase& c, std::ostream* out) { *out << c.name; }
+
 
 class InputMessages : public MessageLoop, public ::testing::WithParamInterface<InputCase> {};
 

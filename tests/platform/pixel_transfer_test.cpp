@@ -8,6 +8,7 @@
 #include <cctype>
 #include <climits>
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -116,6 +117,9 @@ struct CopyCase {
   int sourceY;
   BlitRect destination;
 };
+// Names the case in test listings instead of a dump of its bytes.
+void PrintTo(const CopyCase& c, std::ostream* out) { *out << c.name; }
+
 
 class CopyClipping : public ::testing::TestWithParam<CopyCase> {};
 
@@ -150,6 +154,9 @@ struct StretchCase {
   BlitRect source;
   BlitRect destination;
 };
+// Names the case in test listings instead of a dump of its bytes.
+void PrintTo(const StretchCase& c, std::ostream* out) { *out << c.name; }
+
 
 class StretchClipping : public ::testing::TestWithParam<StretchCase> {};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 
 namespace {
 
@@ -21,6 +22,9 @@ struct MessageCase {
   WPARAM wParam;
   bool closes;
 };
+// Names the case in test listings instead of a dump of its bytes.
+void PrintTo(const MessageCase& c, std::ostream* out) { *out << c.name; }
+
 
 class CloseOnMessage : public ::testing::TestWithParam<MessageCase> {};
 
@@ -56,6 +60,8 @@ struct MoveCase {
   int dy;
   bool closes;
 };
+void PrintTo(const MoveCase& c, std::ostream* out) { *out << c.dx << "," << c.dy; }
+
 
 class CloseOnMove : public ::testing::TestWithParam<MoveCase> {};
 

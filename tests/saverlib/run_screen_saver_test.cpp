@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,9 @@ struct NoSaverCase {
   const char* arguments;
   int registerDialogClassesCalls;
 };
+// Names the case in test listings instead of a dump of its bytes.
+void PrintTo(const NoSaverCase& c, std::ostream* out) { *out << "[" << c.arguments << "]"; }
+
 
 class ModesWithoutSaver : public EntryPoint, public ::testing::WithParamInterface<NoSaverCase> {};
 
@@ -205,6 +209,9 @@ struct CloseCase {
   const char* name;
   void (*inject)(HeadlessBackend&, posix::NativeWindow);
 };
+// Names the case in test listings instead of a dump of its bytes.
+void PrintTo(const CloseCase& c, std::ostream* out) { *out << c.name; }
+
 
 class CloseOnInput : public EntryPoint, public ::testing::WithParamInterface<CloseCase> {};
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -17,6 +18,9 @@ struct SwitchCase {
   std::uintptr_t handle;
   bool outOfRange;
 };
+// Names the case in test listings instead of a dump of its bytes.
+void PrintTo(const SwitchCase& c, std::ostream* out) { *out << "[" << c.line << "]"; }
+
 
 class SwitchParsing : public ::testing::TestWithParam<SwitchCase> {};
 

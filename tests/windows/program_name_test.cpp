@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace {
@@ -10,6 +11,9 @@ struct Case {
   const char* commandLine;
   const char* arguments;
 };
+// Names the case in test listings instead of a dump of its bytes.
+void PrintTo(const Case& c, std::ostream* out) { *out << "[" << c.commandLine << "]"; }
+
 
 class SkipProgramNameTest : public testing::TestWithParam<Case> {};
 
