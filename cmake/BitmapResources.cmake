@@ -23,8 +23,9 @@ if(CMAKE_SCRIPT_MODE_FILE)
     file(READ "${bitmap}" hex HEX)
     string(LENGTH "${hex}" digits)
     string(SUBSTRING "${hex}" 0 4 signature)
-    if(digits LESS 28 OR NOT signature STREQUAL "424d")
-      message(FATAL_ERROR "bitmap resource ${id}: ${bitmap} is not a .bmp file (no 'BM' file header)")
+    # At least the 14-byte file header and a 40-byte info header.
+    if(digits LESS 108 OR NOT signature STREQUAL "424d")
+      message(FATAL_ERROR "bitmap resource ${id}: ${bitmap} is not a .bmp file (no 'BM' file and info header)")
     endif()
     # Drop the file header; the resource starts with the bitmap's info header.
     string(SUBSTRING "${hex}" 28 -1 hex)

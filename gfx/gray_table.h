@@ -15,7 +15,6 @@ class GrayTable {
 
   // The grey level for a channel sum of 0 to 765.
   BYTE operator[](std::size_t channelSum) const { return entries[channelSum]; }
-  const BYTE* Data() const { return entries.data(); }
   std::size_t Size() const { return entries.size(); }
 
  private:

@@ -24,16 +24,18 @@ struct Surface {
   // section; in the latter case the surface still counts as made and has no pixels.
   HBITMAP CreateDibSection(HDC dc, std::int32_t width, std::int32_t height);
 
-  // Points `header` at a zeroed 24-bit header of the given size in headerBuffer, without making pixels.
+  // Points `header` at a zeroed 24-bit header of the given size in headerBuffer, without making pixels. Does
+  // nothing once the surface has pixels, whose size a new header would misdescribe.
   void SetupHeader(std::int32_t width, std::int32_t height);
 
   // Makes the surface from an RT_BITMAP resource, locked in place: true when it was made.
   bool LoadBitmapResource(HMODULE module, LPCSTR resourceId);
 
-  // Fills the whole surface with one colour.
+  // Fills the whole surface with one colour. Surfaces that drawing may not write (see IsWritable) are left alone.
   void Fill(COLORREF colour);
 
-  // Fills a rectangle in screen orientation, clipped to the surface: true unless the clip rejected it.
+  // Fills a rectangle in screen orientation, clipped to the surface: true unless the clip rejected it or the
+  // surface may not be written (see IsWritable: resource bytes are the program's read-only data).
   bool FillArea(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, COLORREF colour);
 
   std::int32_t Width() const;

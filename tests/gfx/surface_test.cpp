@@ -166,6 +166,7 @@ TEST(Surface, FillWritesTheColourIntoEveryPixelAndLeavesPadding) {
 
 TEST(Surface, FillAreaFillsTheClippedRectangle) {
   DibSurface dib(8, 6);
+  dib.surface.locked = 1;  // only the draw operations look at the flag
   ASSERT_TRUE(dib.surface.FillArea(-2, 4, 5, 10, 0x0000FF));  // cut on the left and at the bottom
   for (std::int32_t y = 0; y < 6; ++y) {
     for (std::int32_t x = 0; x < 8; ++x) {

@@ -178,6 +178,11 @@ TEST(LoadBitmapResource, ASurfaceIsLoadedOnlyOnce) {
   EXPECT_EQ(surface.CreateDibSection(nullptr, 4, 4), nullptr);
   EXPECT_EQ(surface.header, header);
   EXPECT_EQ(surface.palette, nullptr);
+
+  DibSurface dib(4, 4);
+  EXPECT_FALSE(dib.surface.LoadBitmapResource(KestrovaResourceModule_test_art(), MAKEINTRESOURCEA(102)));
+  EXPECT_EQ(dib.surface.kind, SurfaceKind::DibSection);
+  EXPECT_EQ(dib.surface.header->biWidth, 4);
 }
 
 // Resource bytes are the program's read-only data: filling or drawing onto them is refused.
