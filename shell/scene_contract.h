@@ -1,6 +1,7 @@
 // The part of the scene contract that both scenes share: presenting the back buffer and the frame tick.
 // A scene type provides the members backBuffer, backBufferBitmap, spriteCount, screenWidth, screenHeight,
-// windowWidth, windowHeight and the operation UpdateSprite(index, time); these functions do the rest.
+// windowWidth, windowHeight and the operations UpdateSprite(index, time) and ReadWindowSize(window); these
+// functions do the rest.
 #pragma once
 
 #include <cstdint>

@@ -34,6 +34,13 @@ check "full-screen PNGs" python3 "$here/check_png.py" 640 480 "$work"/full/frame
 "$render" tumbler --size 1024x768 --window 200x150 --frames 500 --png "$work/preview" --png-frames 1,500 2>/dev/null
 check "preview PNGs" python3 "$here/check_png.py" 200 150 "$work"/preview/frame-000001.png "$work"/preview/frame-000500.png
 check "only the listed frames" test "$(ls "$work/preview" | wc -l)" -eq 2
+check "trace gets the usual file mode" test "$(stat -c %a "$work/tumbler.csv")" = "$(printf '%o' $((0666 & ~$(umask))))"
+
+# Colours come out as the art has them: the hedgehog's spines (138, 94, 60), not red and blue swapped.
+"$render" tumbler --frames 500 --png "$work/colours" --png-frames 500 2>/dev/null
+colours=$(convert "$work/colours/frame-000500.png" -unique-colors txt:- 2>/dev/null)
+check "art colours in the PNG" grep -q "#8A5E3C" <<< "$colours"
+check "no swapped colours in the PNG" test -z "$(grep "#3C5E8A" <<< "$colours")"
 
 # Bad arguments: exit code 2, one line on standard error, nothing written.
 mkdir "$work/locked" && chmod a-w "$work/locked"
@@ -45,6 +52,8 @@ bad_cases=(
   "flyby --frames 5000000 --trace $work/bad.csv"
   "flyby --trace $work/bad.csv --png $work/a-file"
   "flyby --trace $work/no/such/folder/t.csv"
+  "flyby --trace $work"
+  "flyby --size 10000x7000 --trace $work/bad.csv"
 )
 [ "$(id -u)" -ne 0 ] && bad_cases+=("flyby --trace $work/bad.csv --png $work/locked/png")
 for arguments in "${bad_cases[@]}"; do

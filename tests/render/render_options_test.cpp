@@ -54,12 +54,14 @@ TEST(RenderOptions, BadArgumentsAreRejectedWithAMessage) {
       "flyby --size -5x768",                // negative
       "flyby --size 1024x768x3",            // malformed
       "flyby --size 99999x768",             // absurd
+      "flyby --size 10000x7000",            // more pixels than a picture may hold
+      "flyby --window 16384x16384",         // the same for the window
       "flyby --window 10x",                 // malformed
       "flyby --start 4294967296",           // beyond 32 bits
       "flyby --start 12ms",                 // not a number
       "flyby --step -1",                    // negative
       "flyby --frames 0",                   // zero frames
-      "flyby --frames 1000001",             // absurd
+      "flyby --frames 1000000",             // beyond six-digit frame numbers
       "flyby --frames 99999999999999999999999",  // overflowing
       "flyby --png-frames 1",               // without --png
       "flyby --png d --png-frames 0",       // frames count from 1

@@ -2,8 +2,11 @@
 // and scene, with the virtual clock, the window pictures and the recorded presentations at hand.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "gfx/surface.h"
 
 #include "platform/posix/active_backend.h"
 #include "platform/posix/headless/headless_backend.h"
@@ -94,6 +97,33 @@ std::vector<shell::DrawTraceRecord> DrawsOfRun(const posix::headless::HeadlessCo
     for (const auto& draw : saver.UpdateAllAt(config.startTime + t)) all.push_back(draw);
   }
   return all;
+}
+
+// How many pixels of the saver window's picture differ from `image` drawn at (x, y) as the scenes draw it: key
+// pixels leave the black background, the others show the image's colour, or its grey level (the channels'
+// mean), mirrored left to right or not. Only the part on the screen is compared.
+template <class ScrAPI>
+int MismatchesOfSpriteAt(const RunningSaver<ScrAPI>& saver, const Surface& image, int x, int y, bool mirror,
+                         bool gray) {
+  const int screenWidth = saver.Scene()->screenWidth;
+  const int screenHeight = saver.Scene()->screenHeight;
+  int mismatches = 0;
+  for (int r = 0; r < image.Height(); ++r) {
+    for (int c = 0; c < image.Width(); ++c) {
+      const int column = mirror ? image.Width() - 1 - c : c;
+      const BYTE* source = image.pixels + (image.Height() - 1 - r) * image.Stride() + 3 * column;
+      std::uint32_t expected = 0;
+      if (!(source[0] == 0x00 && source[1] == 0xFF && source[2] == 0x00)) {
+        const std::uint32_t level = (source[0] + source[1] + source[2]) / 3u;
+        expected = gray ? level * 0x010101u : std::uint32_t{source[2]} << 16 | source[1] << 8 | source[0];
+      }
+      const int screenX = x + c;
+      const int screenY = y + r;
+      if (screenX < 0 || screenX >= screenWidth || screenY < 0 || screenY >= screenHeight) continue;
+      mismatches += saver.backend.PixelAt(saver.backend.SaverWindow(), screenX, screenY) != expected;
+    }
+  }
+  return mismatches;
 }
 
 inline bool SameDraws(const shell::DrawTraceRecord& a, const shell::DrawTraceRecord& b) {

@@ -83,6 +83,25 @@ RunResult RunToEnd(const posix::headless::HeadlessConfig& config, HMODULE resour
   return {exitCode, backend.Presentations().size()};
 }
 
+TEST(Shell, TheFrameTimerTicksEveryTenMillisecondsThroughTheMessageLoop) {
+  {
+    RunningSaver<flyby::ScrAPI> saver(Screen(320, 240), KestrovaResourceModule_flyby());
+    EXPECT_EQ(shell::SaverShell<flyby::ScrAPI>::g_uTimerId, shell::kFrameTimerId);
+    EXPECT_EQ(shell::kFrameTimerId, 0x7FFFu);
+  }
+  posix::headless::HeadlessBackend backend(Screen(320, 240, 5000));
+  backend.SetEndTime(6005);  // a second of the real loop, then the display goes away
+  char program[] = "flyby";
+  char fullScreen[] = "/s";
+  char* argv[] = {program, fullScreen, nullptr};
+  EXPECT_EQ(saverlib::RunScreenSaver(2, argv, RunningSaver<flyby::ScrAPI>::kCallbacks, KestrovaResourceModule_flyby(),
+                                     backend),
+            0);
+  const auto& frames = backend.Presentations();
+  ASSERT_EQ(frames.size(), 100u) << "frames at 5010, 5020, ..., 6000";
+  for (std::size_t k = 0; k < frames.size(); ++k) EXPECT_EQ(frames[k].time, 5010u + 10u * k) << k;
+}
+
 TEST(Shell, AScreenNoBackBufferCanBeMadeForEndsTheSaverWithoutAFrame) {
   for (const auto& size : {std::pair{0, 768}, std::pair{1024, 0}, std::pair{40000, 10}}) {
     SCOPED_TRACE(size.first);

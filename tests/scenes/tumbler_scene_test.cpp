@@ -138,11 +138,20 @@ TEST(TumblerScene, AGapOfHoursTurnsEverySpriteAndKeepsThemFalling) {
   EXPECT_EQ(respawned.size(), 30u);
 }
 
-TEST(TumblerScene, SpritesMovingLeftAreMirrored) {
+TEST(TumblerScene, SpritesMovingLeftAreMirroredAndAllKeepTheirColours) {
   Saver saver(Screen(1024, 768), KestrovaResourceModule_tumbler());
-  for (const auto& draw : saver.TickAt(10)) {
-    EXPECT_EQ(draw.mirror, saver.Scene()->movingRight[draw.sprite] == 0);
-    EXPECT_FALSE(draw.gray);
+  tumbler::ScrAPI& scene = *saver.Scene();
+  scene.spriteCount = 1;  // the picture shows sprite 0 alone, here on a level arc at (400, 300)
+  scene.startTime[0] = 1000;
+  scene.startX[0] = 400;
+  scene.startY[0] = 300;
+  scene.negDrop[0] = 0;
+  scene.curvature[0] = 0.0;
+  for (BYTE movingRight : {0, 1}) {
+    SCOPED_TRACE(static_cast<int>(movingRight));
+    scene.movingRight[0] = movingRight;
+    saver.TickAt(1000);
+    EXPECT_EQ(MismatchesOfSpriteAt(saver, scene.image, 400, 300, movingRight == 0, false), 0);
   }
 }
 

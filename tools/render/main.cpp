@@ -8,6 +8,7 @@
 // start + k * step (mod 2^32), the way the saver's 10 ms timer first fires one period after it starts. A window
 // of the screen's size is the full-screen saver (presented 1:1); any other size is a preview of that size
 // (presented stretched). Bad arguments: a one-line message and exit code 2, with nothing written.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -47,6 +48,11 @@ class TraceOutput {
       return true;
     }
     path_ = *path;
+    std::error_code code;
+    if (std::filesystem::is_directory(path_, code)) {
+      error = "the trace file " + path_ + " is a folder";
+      return false;
+    }
     std::string pattern = path_ + ".XXXXXX";
     const int descriptor = mkstemp(pattern.data());
     if (descriptor < 0 || (file_ = fdopen(descriptor, "w")) == nullptr) {
@@ -55,6 +61,10 @@ class TraceOutput {
       return false;
     }
     temporaryPath_ = pattern;
+    // mkstemp makes the file private; the trace gets the mode any new file would.
+    const mode_t mask = umask(0);
+    umask(mask);
+    fchmod(descriptor, 0666 & ~mask);
     return true;
   }
 

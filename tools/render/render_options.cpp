@@ -23,7 +23,8 @@ bool ParseSize(const std::string& text, Size& size) {
   std::uint64_t width = 0;
   std::uint64_t height = 0;
   if (x == std::string::npos || !ParseUnsigned(text.substr(0, x), kMaxSide, width) ||
-      !ParseUnsigned(text.substr(x + 1), kMaxSide, height) || width == 0 || height == 0) {
+      !ParseUnsigned(text.substr(x + 1), kMaxSide, height) || width == 0 || height == 0 ||
+      static_cast<std::int64_t>(width * height) > kMaxPixels) {
     return false;
   }
   size = {static_cast<int>(width), static_cast<int>(height)};

@@ -37,9 +37,11 @@ struct RenderOptions {
   }
 };
 
-// The largest picture side and frame count the renderer accepts.
+// The largest picture the renderer accepts (each side, and in all: what the headless back end can hold), and the
+// largest frame count (frame numbers then fit the six digits of the PNG names).
 constexpr int kMaxSide = 16384;
-constexpr std::uint32_t kMaxFrames = 1000000;
+constexpr std::int64_t kMaxPixels = std::int64_t{1} << 26;
+constexpr std::uint32_t kMaxFrames = 999999;
 
 // Parses argv[1..]; on a bad argument returns nothing and sets `error` to a one-line message.
 std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& arguments, std::string& error);
