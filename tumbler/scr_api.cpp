@@ -11,8 +11,8 @@ constexpr std::uint32_t kSeed = 4357;
 constexpr std::int32_t kSpriteCount = 30;
 constexpr std::int32_t kHalfWidth = 50;  // a sprite at x = -50 has its centre on the left screen edge
 constexpr std::int32_t kStartRowStep = -25;
-// The drop per crossing is this fraction of k screen heights: the single-precision 0.05, widened to double, so
-// that every build computes the same drop.
+// The drop per crossing is this fraction of k screen heights. It is the single-precision 0.05 widened to double
+// (0.0500000007450580596923828125), which for every height up to millions of rows gives k x height / 20 exactly.
 constexpr double kDropFraction = static_cast<double>(0.05f);
 constexpr DWORD kColourKey = 0x00FF00;
 constexpr BYTE kOpaque = 255;
