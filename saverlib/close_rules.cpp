@@ -6,9 +6,6 @@
 namespace saverlib {
 namespace {
 
-// The system command's type is in the upper 12 bits of wParam; the system uses the low four bits itself.
-constexpr WPARAM kSystemCommandMask = 0xFFF0;
-
 bool MovedBeyondThreshold(CloseRuleState& state, LPARAM lParam) {
   const POINT cursor{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   if (!state.cursorRecorded) {
@@ -45,7 +42,7 @@ bool ClosesSaver(CloseRuleState& state, UINT message, WPARAM wParam, LPARAM lPar
     case WM_ACTIVATEAPP:
       return wParam == FALSE;
     case WM_SYSCOMMAND:
-      return (wParam & kSystemCommandMask) == SC_MONITORPOWER;
+      return SystemCommandType(wParam) == SC_MONITORPOWER;
     default:
       return false;
   }

@@ -16,6 +16,9 @@ struct CloseRuleState {
   POINT lastCursor{0, 0};
 };
 
+// The type of a WM_SYSCOMMAND: the upper 12 bits of its wParam (the system uses the low four bits itself).
+constexpr WPARAM SystemCommandType(WPARAM wParam) { return wParam & 0xFFF0; }
+
 // Records where the cursor is when the saver starts (on WM_CREATE), in the coordinates of WM_MOUSEMOVE.
 void RecordCursor(CloseRuleState& state, POINT cursor);
 

@@ -15,8 +15,6 @@ struct SaverWindowState {
 };
 SaverWindowState g_saverWindow;
 
-constexpr WPARAM kSystemCommandMask = 0xFFF0;
-
 void RecordCursorOnCreate(HWND window) {
   posix::DisplayBackend* backend = posix::ActiveBackend();
   const posix::WindowRecord* record = posix::LookUpWindow(window);
@@ -44,7 +42,7 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
       return FALSE;  // the saver window keeps its title
     case WM_SYSCOMMAND:
       if (!g_saverWindow.rules.preview) {
-        const WPARAM command = wParam & kSystemCommandMask;
+        const WPARAM command = SystemCommandType(wParam);
         if (command == SC_NEXTWINDOW || command == SC_PREVWINDOW || command == SC_SCREENSAVE) {
           return FALSE;  // no switching away, and no second saver over this one
         }

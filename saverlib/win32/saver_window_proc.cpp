@@ -10,18 +10,13 @@ namespace {
 
 // The cursor position that mouse movements are measured from, in the window's client coordinates (the
 // coordinates of WM_MOUSEMOVE).
-void RecordCursor(HWND window) {
+void RecordCursorOnCreate(HWND window) {
   POINT cursor;
   if (!GetCursorPos(&cursor) || !ScreenToClient(window, &cursor)) return;
-  CloseRuleState& rules = Session().closeRules;
-  rules.lastCursor = cursor;
-  rules.cursorRecorded = true;
+  saverlib::RecordCursor(Session().closeRules, cursor);
 }
 
-bool IsSystemCommand(WPARAM wParam, UINT command) {
-  // The low four bits of a system command are the system's own.
-  return (wParam & 0xFFF0) == command;
-}
+bool IsSystemCommand(WPARAM wParam, UINT command) { return SystemCommandType(wParam) == command; }
 
 }  // namespace
 
@@ -29,7 +24,7 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
   const SaverSession& session = Session();
   switch (message) {
     case WM_CREATE:
-      RecordCursor(window);
+      RecordCursorOnCreate(window);
       // Keys typed into a saver are input that closes it, never text for an input method.
       ImmAssociateContext(window, nullptr);
       break;
