@@ -9,14 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "tools/render/option_parsing.h"
+
 namespace render {
 
 enum class SceneName { Flyby, Tumbler };
-
-struct Size {
-  int width = 0;
-  int height = 0;
-};
 
 struct RenderOptions {
   SceneName scene = SceneName::Flyby;
@@ -36,12 +33,6 @@ struct RenderOptions {
     return pngDirectory.has_value() && (!pngFrames.has_value() || pngFrames->count(k) != 0);
   }
 };
-
-// The largest picture the renderer accepts (each side, and in all: what the headless back end can hold), and the
-// largest frame count (frame numbers then fit the six digits of the PNG names).
-constexpr int kMaxSide = 16384;
-constexpr std::int64_t kMaxPixels = std::int64_t{1} << 26;
-constexpr std::uint32_t kMaxFrames = 999999;
 
 // Parses argv[1..]; on a bad argument returns nothing and sets `error` to a one-line message.
 std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& arguments, std::string& error);
