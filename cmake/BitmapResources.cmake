@@ -1,4 +1,4 @@
-# kestrova_add_bitmap_resources(<target> MODULE <name> BITMAPS <id> <file.bmp> [<id> <file.bmp> ...])
+# kestrova_add_bitmap_resources(<target> MODULE <name> [LIBRARY] BITMAPS <id> <file.bmp> [<id> <file.bmp> ...])
 #
 # POSIX builds: puts bitmap files into a program as RT_BITMAP resources by number, the way the resource compiler
 # does on Windows: each resource is the .bmp file without its 14-byte file header. <target> is an object
@@ -7,7 +7,8 @@
 #   HMODULE KestrovaResourceModule_<name>();   declared in "kestrova_resources/<name>.h"
 # the module handle that FindResourceA searches, and it registers the module when the program starts, so that
 # GetModuleHandleA(nullptr) stands for it when it is the program's only resource module. Several modules can
-# live in one program, each with its own numbers.
+# live in one program, each with its own numbers. LIBRARY matters only to the Windows counterpart,
+# cmake/BitmapResourcesWindows.cmake, which then puts the module into a DLL of its own.
 #
 # Run as a script (cmake -DMANIFEST=... -DOUTPUT=... -P BitmapResources.cmake), this file is also the generator.
 
@@ -71,7 +72,7 @@ endif()
 include_guard(GLOBAL)
 
 function(kestrova_add_bitmap_resources target)
-  cmake_parse_arguments(ARG "" "MODULE" "BITMAPS" ${ARGN})
+  cmake_parse_arguments(ARG "LIBRARY" "MODULE" "BITMAPS" ${ARGN})
   if(NOT ARG_MODULE MATCHES "^[A-Za-z_][A-Za-z0-9_]*$")
     message(FATAL_ERROR "kestrova_add_bitmap_resources(${target}): MODULE must be a C identifier, not '${ARG_MODULE}'")
   endif()

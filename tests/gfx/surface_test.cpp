@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "gfx/pixel_layout.h"
-#include "platform/posix/gdi_objects.h"
 #include "tests/gfx/surface_fixture.h"
+#include "tests/support/gdi_inspection.h"
 
 namespace {
 
@@ -45,10 +45,10 @@ TEST(Surface, CreateDibSectionMakesABottomUp24BitSurface) {
   EXPECT_EQ(surface.Stride(), 24);
 
   // The pixels are the bitmap's own bits, zero-filled.
-  const posix::DibSection* section = posix::FindDibSection(dib.bitmap);
-  ASSERT_NE(section, nullptr);
-  EXPECT_EQ(surface.pixels, section->bits.data());
-  EXPECT_TRUE(section->bottomUp);
+  DibSectionDescription section;
+  ASSERT_TRUE(DescribeDibSection(dib.bitmap, section));
+  EXPECT_EQ(surface.pixels, section.bits);
+  EXPECT_TRUE(section.bottomUp);
   EXPECT_EQ(AllBytes(surface), std::vector<BYTE>(24 * 5, 0));
 }
 
@@ -62,21 +62,6 @@ TEST(Surface, IsMadeOnlyOnce) {
   EXPECT_EQ(dib.surface.header, header);
   EXPECT_EQ(dib.surface.pixels, pixels);
   EXPECT_EQ(dib.surface.Width(), 4);
-}
-
-TEST(Surface, FailedDibSectionLeavesAMadeSurfaceWithoutPixels) {
-  posix::SetDibSectionRefusal(true);
-  Surface surface;
-  EXPECT_EQ(surface.CreateDibSection(nullptr, 16, 16), nullptr);
-  posix::SetDibSectionRefusal(false);
-  EXPECT_EQ(surface.kind, SurfaceKind::DibSection);
-  EXPECT_EQ(surface.pixels, nullptr);
-  EXPECT_EQ(surface.CreateDibSection(nullptr, 16, 16), nullptr);  // cannot be created again
-
-  // Nothing that would write to it dereferences the missing pixels.
-  surface.Fill(0x123456);
-  EXPECT_FALSE(surface.FillArea(0, 0, 4, 4, 0x123456));
-  EXPECT_FALSE(surface.HoldsImage());
 }
 
 TEST(Surface, CreateDibSectionWithUnusableSizesGivesNoPixels) {

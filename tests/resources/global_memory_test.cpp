@@ -1,19 +1,16 @@
-// GlobalAlloc, GlobalLock, GlobalUnlock and GlobalFree as the palette code uses them, and their answers to
-// handles that name no block.
+// GlobalAlloc, GlobalLock, GlobalUnlock and GlobalFree as the palette code uses them. These run on both
+// platforms: on Windows they check that our POSIX implementation answers as the system does.
 #include <gtest/gtest.h>
 
 #include <cstddef>
 
-#include "platform/posix/global_memory.h"
 #include "platform/win32.h"
 
 namespace {
 
 TEST(GlobalMemory, MoveableBlocksAreLockedThroughTheirHandle) {
-  const std::size_t blocks = posix::GlobalBlockCount();
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 64);
   ASSERT_NE(memory, nullptr);
-  EXPECT_EQ(posix::GlobalBlockCount(), blocks + 1);
 
   auto* bytes = static_cast<BYTE*>(GlobalLock(memory));
   ASSERT_NE(bytes, nullptr);
@@ -28,7 +25,6 @@ TEST(GlobalMemory, MoveableBlocksAreLockedThroughTheirHandle) {
   EXPECT_EQ(GlobalUnlock(memory), FALSE);  // now unlocked
   EXPECT_EQ(GlobalUnlock(memory), FALSE);  // not locked at all
   EXPECT_EQ(GlobalFree(memory), nullptr);
-  EXPECT_EQ(posix::GlobalBlockCount(), blocks);
 }
 
 TEST(GlobalMemory, FixedBlocksAreTheirOwnAddress) {
@@ -39,28 +35,7 @@ TEST(GlobalMemory, FixedBlocksAreTheirOwnAddress) {
   EXPECT_EQ(GlobalFree(memory), nullptr);
 }
 
-TEST(GlobalMemory, UnknownHandlesGetTheFailureResults) {
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, 4);
-  ASSERT_EQ(GlobalFree(memory), nullptr);
-  // Freed: the handle names nothing any more.
-  EXPECT_EQ(GlobalLock(memory), nullptr);
-  EXPECT_EQ(GlobalUnlock(memory), FALSE);
-  EXPECT_EQ(GlobalFree(memory), memory);
-
-  int notABlock = 0;
-  EXPECT_EQ(GlobalLock(&notABlock), nullptr);
-  EXPECT_EQ(GlobalFree(&notABlock), &notABlock);
-  EXPECT_EQ(GlobalLock(nullptr), nullptr);
-}
-
-TEST(GlobalMemory, RefusalMakesAllocationFail) {
-  posix::SetGlobalAllocRefusal(true);
-  EXPECT_EQ(GlobalAlloc(GHND, 16), nullptr);
-  posix::SetGlobalAllocRefusal(false);
-  HGLOBAL memory = GlobalAlloc(GHND, 16);
-  EXPECT_NE(memory, nullptr);
-  GlobalFree(memory);
-}
+TEST(GlobalMemory, NullIsNoBlock) { EXPECT_EQ(GlobalLock(nullptr), nullptr); }
 
 TEST(GlobalMemory, EmptyBlocksStillHaveAnAddress) {
   HGLOBAL memory = GlobalAlloc(GHND, 0);

@@ -1,5 +1,6 @@
 // Surface::LoadBitmapResource over bitmaps linked in by kestrova_add_bitmap_resources (see
-// make_test_bitmaps.py for their content).
+// make_test_bitmaps.py for their content). On Windows these are the resource compiler's resources and the
+// system's FindResourceA, LoadResource, GlobalAlloc and CreatePalette.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -8,9 +9,8 @@
 #include "gfx/draw.h"
 #include "gfx/surface.h"
 #include "kestrova_resources/test_art.h"
-#include "platform/posix/gdi_objects.h"
-#include "platform/posix/global_memory.h"
 #include "tests/gfx/surface_fixture.h"
+#include "tests/support/gdi_inspection.h"
 
 namespace {
 
@@ -32,12 +32,11 @@ const BYTE* ResourceBytes(int id) {
 }
 
 void ExpectPalette(const Surface& surface, std::size_t count) {
-  const posix::Palette* palette = posix::FindPalette(surface.palette);
-  ASSERT_NE(palette, nullptr);
-  ASSERT_EQ(palette->entries.size(), count);
+  const std::vector<PALETTEENTRY> palette = PaletteEntries(surface.palette);
+  ASSERT_EQ(palette.size(), count);
   for (std::size_t i = 0; i < count; ++i) {
     const PALETTEENTRY expected = GeneratedColour(static_cast<int>(i));
-    const PALETTEENTRY& actual = palette->entries[i];
+    const PALETTEENTRY& actual = palette[i];
     EXPECT_EQ(actual.peRed, expected.peRed) << i;
     EXPECT_EQ(actual.peGreen, expected.peGreen) << i;
     EXPECT_EQ(actual.peBlue, expected.peBlue) << i;
@@ -110,7 +109,7 @@ void ExpectStillEmpty(const Surface& surface) {
   EXPECT_EQ(surface.palette, nullptr);
 }
 
-TEST(LoadBitmapResource, RefusalsLeaveTheSurfaceEmptyAndTakeNothing) {
+TEST(LoadBitmapResource, RefusalsLeaveTheSurfaceEmpty) {
   struct Case {
     int id;
     const char* why;
@@ -123,8 +122,6 @@ TEST(LoadBitmapResource, RefusalsLeaveTheSurfaceEmptyAndTakeNothing) {
                         {115, "compressed (RLE8)"},
                         {116, "biClrUsed 0xFFFFFFFF"},
                         {999, "no such resource"}};
-  const std::size_t gdiObjects = posix::GdiObjectCount();
-  const std::size_t globalBlocks = posix::GlobalBlockCount();
   for (const Case& c : cases) {
     Surface surface;
     EXPECT_FALSE(surface.LoadBitmapResource(KestrovaResourceModule_test_art(), MAKEINTRESOURCEA(c.id))) << c.why;
@@ -132,42 +129,17 @@ TEST(LoadBitmapResource, RefusalsLeaveTheSurfaceEmptyAndTakeNothing) {
     // A refused surface can still be loaded.
     EXPECT_TRUE(surface.LoadBitmapResource(KestrovaResourceModule_test_art(), MAKEINTRESOURCEA(102))) << c.why;
   }
-  EXPECT_EQ(posix::GdiObjectCount(), gdiObjects);
-  EXPECT_EQ(posix::GlobalBlockCount(), globalBlocks);
-}
-
-TEST(LoadBitmapResource, FailedPaletteLeavesTheSurfaceEmpty) {
-  const std::size_t gdiObjects = posix::GdiObjectCount();
-  const std::size_t globalBlocks = posix::GlobalBlockCount();
-
-  Surface noMemory;
-  posix::SetGlobalAllocRefusal(true);
-  EXPECT_FALSE(noMemory.LoadBitmapResource(KestrovaResourceModule_test_art(), MAKEINTRESOURCEA(104)));
-  posix::SetGlobalAllocRefusal(false);
-  ExpectStillEmpty(noMemory);
-
-  Surface noPalette;
-  posix::SetPaletteRefusal(true);
-  EXPECT_FALSE(noPalette.LoadBitmapResource(KestrovaResourceModule_test_art(), MAKEINTRESOURCEA(104)));
-  posix::SetPaletteRefusal(false);
-  ExpectStillEmpty(noPalette);
-
-  EXPECT_EQ(posix::GdiObjectCount(), gdiObjects);
-  EXPECT_EQ(posix::GlobalBlockCount(), globalBlocks);  // the temporary palette memory was freed
-  EXPECT_TRUE(noPalette.LoadBitmapResource(KestrovaResourceModule_test_art(), MAKEINTRESOURCEA(104)));
 }
 
 TEST(LoadBitmapResource, TheDestructorDeletesThePalette) {
-  const std::size_t gdiObjects = posix::GdiObjectCount();
   HPALETTE palette = nullptr;
   {
     Surface surface;
     ASSERT_TRUE(surface.LoadBitmapResource(KestrovaResourceModule_test_art(), MAKEINTRESOURCEA(103)));
     palette = surface.palette;
-    EXPECT_EQ(posix::GdiObjectCount(), gdiObjects + 1);
+    EXPECT_EQ(PaletteEntries(palette).size(), 16u);
   }
-  EXPECT_EQ(posix::GdiObjectCount(), gdiObjects);
-  EXPECT_EQ(posix::FindPalette(palette), nullptr);
+  EXPECT_TRUE(PaletteEntries(palette).empty());
 }
 
 TEST(LoadBitmapResource, ASurfaceIsLoadedOnlyOnce) {

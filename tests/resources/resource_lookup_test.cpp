@@ -1,10 +1,10 @@
-// FindResourceA and its companions over two linked resource modules that both hold a bitmap 102.
+// FindResourceA and its companions over two resource modules that both hold a bitmap 102. On Windows the first
+// module is the program's own image and the second a resource-only DLL (see cmake/BitmapResourcesWindows.cmake).
 #include <gtest/gtest.h>
 
 #include "gfx/surface.h"
 #include "kestrova_resources/test_art.h"
 #include "kestrova_resources/test_other.h"
-#include "platform/posix/resource_module.h"
 
 namespace {
 
@@ -35,59 +35,27 @@ TEST(ResourceLookup, EachModuleFindsItsOwnBitmap) {
   EXPECT_EQ(fromOther.pixels[2], 3);
 }
 
-TEST(ResourceLookup, WhatFindsNothing) {
+TEST(ResourceLookup, LockingALoadedResourceGivesItsBytes) {
   HMODULE art = KestrovaResourceModule_test_art();
-  int notAModule = 0;
-  HMODULE unknown = reinterpret_cast<HMODULE>(&notAModule);
-  EXPECT_EQ(FindResourceA(unknown, MAKEINTRESOURCEA(102), RT_BITMAP), nullptr);
+  HRSRC bitmap = FindResourceA(art, MAKEINTRESOURCEA(102), RT_BITMAP);
+  ASSERT_NE(bitmap, nullptr);
+  HGLOBAL loaded = LoadResource(art, bitmap);
+  ASSERT_NE(loaded, nullptr);
+  EXPECT_EQ(LockResource(loaded), loaded);
+  EXPECT_EQ(static_cast<const BITMAPINFOHEADER*>(LockResource(loaded))->biWidth, 3);
+  EXPECT_EQ(LockResource(nullptr), nullptr);
+}
+
+TEST(ResourceLookup, OtherNumbersTypesAndNamesFindNothing) {
+  HMODULE art = KestrovaResourceModule_test_art();
   EXPECT_EQ(FindResourceA(art, MAKEINTRESOURCEA(102), RT_STRING), nullptr);
   EXPECT_EQ(FindResourceA(art, MAKEINTRESOURCEA(999), RT_BITMAP), nullptr);
   EXPECT_EQ(FindResourceA(art, "BITMAP102", RT_BITMAP), nullptr);
   EXPECT_EQ(FindResourceA(art, MAKEINTRESOURCEA(102), "BITMAP"), nullptr);
-  EXPECT_EQ(FindResourceA(art, nullptr, RT_BITMAP), nullptr);
-  EXPECT_EQ(FindResourceA(art, MAKEINTRESOURCEA(102), nullptr), nullptr);
-  // Two resource modules: the program's own handle stands for neither.
-  EXPECT_EQ(FindResourceA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(102), RT_BITMAP), nullptr);
-  EXPECT_EQ(FindResourceA(nullptr, MAKEINTRESOURCEA(102), RT_BITMAP), nullptr);
-  EXPECT_EQ(GetModuleHandleA("user32.dll"), nullptr);
 
   Surface surface;
-  EXPECT_FALSE(surface.LoadBitmapResource(unknown, MAKEINTRESOURCEA(102)));
-  EXPECT_FALSE(surface.LoadBitmapResource(nullptr, MAKEINTRESOURCEA(102)));
-  EXPECT_FALSE(surface.LoadBitmapResource(art, "102"));
+  EXPECT_FALSE(surface.LoadBitmapResource(art, "102"));  // a name, not the number
   EXPECT_EQ(surface.kind, SurfaceKind::Empty);
-}
-
-TEST(ResourceLookup, ResourceHandlesAreCheckedAgainstTheirModule) {
-  HMODULE art = KestrovaResourceModule_test_art();
-  HMODULE other = KestrovaResourceModule_test_other();
-  HRSRC artBitmap = FindResourceA(art, MAKEINTRESOURCEA(102), RT_BITMAP);
-  ASSERT_NE(artBitmap, nullptr);
-  EXPECT_EQ(LoadResource(other, artBitmap), nullptr);
-  EXPECT_EQ(SizeofResource(other, artBitmap), 0u);
-
-  int notAResource = 0;
-  HRSRC madeUp = reinterpret_cast<HRSRC>(&notAResource);
-  EXPECT_EQ(LoadResource(art, madeUp), nullptr);
-  EXPECT_EQ(SizeofResource(art, madeUp), 0u);
-  EXPECT_EQ(LoadResource(art, nullptr), nullptr);
-  EXPECT_EQ(LockResource(&notAResource), nullptr);
-  EXPECT_EQ(LockResource(nullptr), nullptr);
-
-  HGLOBAL loaded = LoadResource(art, artBitmap);
-  ASSERT_NE(loaded, nullptr);
-  EXPECT_EQ(LockResource(loaded), loaded);
-}
-
-TEST(ResourceLookup, RegisteringAModuleAgainKeepsItsHandle) {
-  static const BYTE bytes[] = {1, 2, 3};
-  static const posix::ResourceEntry entries[] = {{2, 7, bytes, sizeof bytes}};
-  static const posix::ResourceModule module = {"extra", entries, 1};
-  HMODULE first = posix::RegisterResourceModule(module);
-  EXPECT_EQ(posix::RegisterResourceModule(module), first);
-  HRSRC found = FindResourceA(first, MAKEINTRESOURCEA(7), RT_BITMAP);
-  ASSERT_NE(found, nullptr);
-  EXPECT_EQ(SizeofResource(first, found), 3u);
 }
 
 }  // namespace
