@@ -164,6 +164,7 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 
 #define BI_RGB 0
 #define DIB_RGB_COLORS 0
+#define DIB_PAL_COLORS 1
 #define SRCCOPY 0x00CC0020u
 
 #define GMEM_FIXED 0x0000u

@@ -88,15 +88,17 @@ void SetPaletteRefusal(bool refuse) {
 
 }  // namespace posix
 
-// Only what the program uses: 24-bit BI_RGB pictures in memory (DIB_RGB_COLORS, no file-mapping section). The
-// device context is not needed for such a picture and is not looked at. The bits are zero-filled (black).
+// Only what the program uses: 24-bit BI_RGB pictures in memory (no file-mapping section). The device context is
+// not needed for such a picture and is not looked at. A 24-bit picture has no colour table, so DIB_PAL_COLORS
+// (whose table would index the device context's palette) is accepted as Windows accepts it; other usages are
+// not. The bits are zero-filled (black).
 HBITMAP WINAPI CreateDIBSection(HDC /*dc*/, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
                                 DWORD /*offset*/) {
   if (bits != nullptr) {
     *bits = nullptr;
   }
   auto dib = std::make_unique<posix::DibSection>();
-  if (info == nullptr || usage != DIB_RGB_COLORS || section != nullptr ||
+  if (info == nullptr || (usage != DIB_RGB_COLORS && usage != DIB_PAL_COLORS) || section != nullptr ||
       !DescribeDibSection(info->bmiHeader, *dib)) {
     return nullptr;
   }
@@ -119,9 +121,10 @@ HBITMAP WINAPI CreateDIBSection(HDC /*dc*/, const BITMAPINFO* info, UINT usage, 
   return static_cast<HBITMAP>(handle);
 }
 
-// A palette of 1 to 65535 entries (palVersion 0x300), copied from `palette`.
+// A palette of the 0 to 65535 entries of `palette`, copied. Like Windows, it does not look at palVersion (0x300
+// by convention) and makes an empty palette when there are no entries.
 HPALETTE WINAPI CreatePalette(const LOGPALETTE* palette) {
-  if (palette == nullptr || palette->palVersion != 0x300 || palette->palNumEntries == 0) {
+  if (palette == nullptr) {
     return nullptr;
   }
   auto copy = std::make_unique<posix::Palette>();

@@ -1,7 +1,9 @@
 // GlobalAlloc, GlobalLock, GlobalUnlock and GlobalFree over the C++ heap.
 //
 // A GMEM_FIXED block's handle is the address of its bytes; a GMEM_MOVEABLE block's handle is an opaque value
-// that GlobalLock turns into that address and that counts its locks. Blocks never actually move. Every handle
+// that GlobalLock turns into that address and that counts its locks. Blocks never actually move. As on
+// Windows, a moveable block of 0 bytes is made discarded: it has a handle but no address, so GlobalLock gives
+// null (a fixed block of 0 bytes still has an address of its own). Every handle
 // is checked against the list of live blocks, so a stale or made-up handle gets the documented failure result
 // instead of being dereferenced. The bytes are always zero-filled: GMEM_ZEROINIT asks for that, and without it
 // the content is unspecified anyway.
@@ -17,7 +19,7 @@
 namespace {
 
 struct GlobalBlock {
-  std::unique_ptr<BYTE[]> bytes;
+  std::unique_ptr<BYTE[]> bytes;  // null for a discarded block
   bool moveable = false;
   unsigned lockCount = 0;
 };
@@ -63,12 +65,14 @@ HGLOBAL WINAPI GlobalAlloc(UINT flags, SIZE_T bytes) {
     return nullptr;
   }
   auto block = std::make_unique<GlobalBlock>();
-  // At least one byte, so that even an empty block has an address of its own.
-  block->bytes.reset(new (std::nothrow) BYTE[bytes == 0 ? 1 : bytes]());
-  if (!block->bytes) {
-    return nullptr;
-  }
   block->moveable = (flags & GMEM_MOVEABLE) != 0;
+  if (!block->moveable || bytes != 0) {
+    // At least one byte, so that even an empty fixed block has an address of its own.
+    block->bytes.reset(new (std::nothrow) BYTE[bytes == 0 ? 1 : bytes]());
+    if (!block->bytes) {
+      return nullptr;
+    }
+  }
   HGLOBAL handle = block->moveable ? static_cast<HGLOBAL>(block.get()) : static_cast<HGLOBAL>(block->bytes.get());
   heap.blocks.emplace(handle, std::move(block));
   return handle;
@@ -78,7 +82,7 @@ LPVOID WINAPI GlobalLock(HGLOBAL memory) {
   GlobalHeap& heap = Heap();
   std::lock_guard<std::mutex> lock(heap.mutex);
   GlobalBlock* block = FindBlock(heap, memory);
-  if (block == nullptr) {
+  if (block == nullptr || !block->bytes) {
     return nullptr;
   }
   if (block->moveable) {
@@ -87,13 +91,20 @@ LPVOID WINAPI GlobalLock(HGLOBAL memory) {
   return block->bytes.get();
 }
 
-// Nonzero while the block stays locked; FALSE once its last lock is released, for a fixed block, and for a
-// handle that names no block.
+// Nonzero while the block stays locked, and always for a fixed block, which has no lock count (as on Windows);
+// FALSE once a moveable block's last lock is released, for one that is not locked, and for a handle that names
+// no block.
 BOOL WINAPI GlobalUnlock(HGLOBAL memory) {
   GlobalHeap& heap = Heap();
   std::lock_guard<std::mutex> lock(heap.mutex);
   GlobalBlock* block = FindBlock(heap, memory);
-  if (block == nullptr || block->lockCount == 0) {
+  if (block == nullptr) {
+    return FALSE;
+  }
+  if (!block->moveable) {
+    return TRUE;
+  }
+  if (block->lockCount == 0) {
     return FALSE;
   }
   --block->lockCount;

@@ -34,7 +34,8 @@ inline std::vector<BadDibSectionCase> BadDibSectionCases() {
       {"RLE8", DibInfo(4, 4, 24, 1), DIB_RGB_COLORS},
       {"two planes", DibInfo(4, 4, 24, BI_RGB, 2), DIB_RGB_COLORS},
       {"short header", DibInfo(4, 4, 24, BI_RGB, 1, 12), DIB_RGB_COLORS},
-      {"palette indices", DibInfo(4, 4), 1},
+      {"DIB_PAL_INDICES", DibInfo(4, 4), 2},
+      {"unknown usage", DibInfo(4, 4), 99},
       {"rows past 64 bits", DibInfo(INT_MAX, INT_MAX), DIB_RGB_COLORS},
   };
 }

@@ -30,6 +30,18 @@ TEST(DibSection, BottomUpAndTopDownSections) {
   }
 }
 
+// A 24-bit section has no colour table, so whether its entries would be colours or palette indices is moot.
+TEST(DibSection, TwentyFourBitsTakeEitherColourUsage) {
+  for (UINT usage : {DIB_RGB_COLORS, DIB_PAL_COLORS}) {
+    const BITMAPINFO info = DibInfo(2, 2);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, usage, &bits, nullptr, 0);
+    ASSERT_NE(bitmap, nullptr) << usage;
+    EXPECT_NE(bits, nullptr) << usage;
+    EXPECT_EQ(DeleteObject(bitmap), TRUE) << usage;
+  }
+}
+
 TEST(DibSection, BadArgumentsGiveNull) {
   for (const BadDibSectionCase& c : BadDibSectionCases()) {
     void* bits = &bits;  // must be set to null
@@ -66,12 +78,27 @@ TEST(Palette, CopiesItsEntries) {
   EXPECT_FALSE(DescribeDibSection(reinterpret_cast<HBITMAP>(palette), notADib));  // kinds are kept apart
   EXPECT_EQ(DeleteObject(palette), TRUE);
 
-  storage.head.palNumEntries = 0;
-  EXPECT_EQ(CreatePalette(&storage.head), nullptr);
-  storage.head.palNumEntries = 3;
-  storage.head.palVersion = 0x200;
-  EXPECT_EQ(CreatePalette(&storage.head), nullptr);
   EXPECT_EQ(CreatePalette(nullptr), nullptr);
+}
+
+// The version is 0x300 by convention only, and a palette may be empty.
+TEST(Palette, AnyVersionAndAnEmptyTableMakeAPalette) {
+  LOGPALETTE head{};
+  head.palVersion = 0x200;
+  head.palNumEntries = 1;
+  head.palPalEntry[0] = {1, 2, 3, 0};
+  HPALETTE oldVersion = CreatePalette(&head);
+  ASSERT_NE(oldVersion, nullptr);
+  ASSERT_EQ(PaletteEntries(oldVersion).size(), 1u);
+  EXPECT_EQ(PaletteEntries(oldVersion)[0].peBlue, 3);
+  EXPECT_EQ(DeleteObject(oldVersion), TRUE);
+
+  head.palVersion = 0x300;
+  head.palNumEntries = 0;
+  HPALETTE empty = CreatePalette(&head);
+  ASSERT_NE(empty, nullptr);
+  EXPECT_TRUE(PaletteEntries(empty).empty());
+  EXPECT_EQ(DeleteObject(empty), TRUE);
 }
 
 TEST(DeleteObject, OnlyLiveObjectsAreDeleted) {

@@ -31,18 +31,27 @@ TEST(GlobalMemory, FixedBlocksAreTheirOwnAddress) {
   HGLOBAL memory = GlobalAlloc(GMEM_FIXED, 8);
   ASSERT_NE(memory, nullptr);
   EXPECT_EQ(GlobalLock(memory), memory);
-  EXPECT_EQ(GlobalUnlock(memory), FALSE);
+  // A fixed block has no lock count; GlobalUnlock answers nonzero, however often it is called.
+  EXPECT_NE(GlobalUnlock(memory), FALSE);
+  EXPECT_NE(GlobalUnlock(memory), FALSE);
   EXPECT_EQ(GlobalFree(memory), nullptr);
 }
 
 TEST(GlobalMemory, NullIsNoBlock) { EXPECT_EQ(GlobalLock(nullptr), nullptr); }
 
-TEST(GlobalMemory, EmptyBlocksStillHaveAnAddress) {
-  HGLOBAL memory = GlobalAlloc(GHND, 0);
-  ASSERT_NE(memory, nullptr);
-  EXPECT_NE(GlobalLock(memory), nullptr);
-  GlobalUnlock(memory);
-  GlobalFree(memory);
+// An empty fixed block still has an address of its own. An empty moveable block is made discarded, as Windows
+// documents: it has a handle, but GlobalLock gives null.
+TEST(GlobalMemory, EmptyBlocks) {
+  HGLOBAL fixed = GlobalAlloc(GMEM_FIXED, 0);
+  ASSERT_NE(fixed, nullptr);
+  EXPECT_EQ(GlobalLock(fixed), fixed);
+  EXPECT_EQ(GlobalFree(fixed), nullptr);
+
+  HGLOBAL moveable = GlobalAlloc(GHND, 0);
+  ASSERT_NE(moveable, nullptr);
+  EXPECT_EQ(GlobalLock(moveable), nullptr);
+  EXPECT_EQ(GlobalUnlock(moveable), FALSE);
+  EXPECT_EQ(GlobalFree(moveable), nullptr);
 }
 
 }  // namespace
