@@ -100,8 +100,8 @@ TEST(CloseOnMove, NegativeCoordinatesAndExtremeRecordedPositions) {
   EXPECT_TRUE(ClosesSaver(left, WM_MOUSEMOVE, 0, MAKELPARAM(-6, -1)));
 
   // A recorded position at the ends of the 32-bit range must not overflow the distance.
-  CloseRuleState far = FullScreenAt(INT32_MIN, INT32_MAX);
-  EXPECT_TRUE(ClosesSaver(far, WM_MOUSEMOVE, 0, MAKELPARAM(0, 0)));
+  CloseRuleState distant = FullScreenAt(INT32_MIN, INT32_MAX);
+  EXPECT_TRUE(ClosesSaver(distant, WM_MOUSEMOVE, 0, MAKELPARAM(0, 0)));
 }
 
 TEST(CloseOnMove, PreviewIgnoresEveryMovement) {
