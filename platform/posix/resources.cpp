@@ -69,6 +69,33 @@ const ResourceEntry* ResolveEntry(const ModuleRegistry& registry, HMODULE module
   return nullptr;
 }
 
+// The number that a resource name or type stands for: MAKEINTRESOURCEA's, or a string "#" and a decimal number
+// up to 65535, as Windows reads it. False for any other string: a POSIX program has only numbered resources.
+bool ResourceNumber(LPCSTR nameOrType, WORD& number) {
+  if (nameOrType == nullptr) {
+    return false;
+  }
+  if (IS_INTRESOURCE(nameOrType)) {
+    number = static_cast<WORD>(reinterpret_cast<ULONG_PTR>(nameOrType));
+    return true;
+  }
+  if (nameOrType[0] != '#' || nameOrType[1] == '\0') {
+    return false;
+  }
+  unsigned long value = 0;
+  for (const char* digit = nameOrType + 1; *digit != '\0'; ++digit) {
+    if (*digit < '0' || *digit > '9') {
+      return false;
+    }
+    value = value * 10 + static_cast<unsigned long>(*digit - '0');
+    if (value > 0xFFFF) {
+      return false;
+    }
+  }
+  number = static_cast<WORD>(value);
+  return true;
+}
+
 }  // namespace
 
 namespace posix {
@@ -89,14 +116,14 @@ HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName) {
   return moduleName == nullptr ? ProgramModuleHandle() : nullptr;
 }
 
-// Resources are found by number only (MAKEINTRESOURCEA), and so are their types: a string name or type finds
-// nothing, as does a module handle that names no registered module.
+// Resources are found by number only (MAKEINTRESOURCEA or "#number"), and so are their types: any other string
+// name or type finds nothing, as does a module handle that names no registered module.
 HRSRC WINAPI FindResourceA(HMODULE module, LPCSTR name, LPCSTR type) {
-  if (name == nullptr || type == nullptr || !IS_INTRESOURCE(name) || !IS_INTRESOURCE(type)) {
+  WORD id = 0;
+  WORD typeId = 0;
+  if (!ResourceNumber(name, id) || !ResourceNumber(type, typeId)) {
     return nullptr;
   }
-  const auto id = static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name));
-  const auto typeId = static_cast<WORD>(reinterpret_cast<ULONG_PTR>(type));
 
   ModuleRegistry& registry = Registry();
   std::lock_guard<std::mutex> lock(registry.mutex);

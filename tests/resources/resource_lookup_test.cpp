@@ -46,6 +46,21 @@ TEST(ResourceLookup, LockingALoadedResourceGivesItsBytes) {
   EXPECT_EQ(LockResource(nullptr), nullptr);
 }
 
+// Windows reads a name or type written "#" and a decimal number as that number.
+TEST(ResourceLookup, NumbersWrittenAfterAHashAreNumbers) {
+  HMODULE art = KestrovaResourceModule_test_art();
+  HRSRC byNumber = FindResourceA(art, MAKEINTRESOURCEA(102), RT_BITMAP);
+  ASSERT_NE(byNumber, nullptr);
+  EXPECT_EQ(FindResourceA(art, "#102", RT_BITMAP), byNumber);
+  EXPECT_EQ(FindResourceA(art, MAKEINTRESOURCEA(102), "#2"), byNumber);  // RT_BITMAP is type 2
+  EXPECT_EQ(FindResourceA(art, "#102", "#2"), byNumber);
+  EXPECT_EQ(FindResourceA(art, "#999", RT_BITMAP), nullptr);
+
+  Surface surface;
+  ASSERT_TRUE(surface.LoadBitmapResource(art, "#102"));
+  EXPECT_EQ(surface.Width(), 3);
+}
+
 TEST(ResourceLookup, OtherNumbersTypesAndNamesFindNothing) {
   HMODULE art = KestrovaResourceModule_test_art();
   EXPECT_EQ(FindResourceA(art, MAKEINTRESOURCEA(102), RT_STRING), nullptr);
