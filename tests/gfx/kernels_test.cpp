@@ -129,6 +129,30 @@ TEST(Kernels, AllSixteenMatchThePlainModel) {
 }
 
 // The kernels also work when called directly with a clipped rectangle inside larger images.
+// The model above is computed by the same compiler as the kernels, so it cannot tell whether that compiler kept
+// the blend in IEEE double arithmetic. Each of these channels, worked out in binary64 with both products and the
+// sum rounded to double, comes out one different otherwise: the first six in x87 extended precision, the next
+// three when the destination's product is fused into the sum or everything is done in float, the last two when
+// the source's product is fused.
+TEST(Kernels, BlendIsComputedInDoublePrecision) {
+  struct BlendCase {
+    BYTE destination, source, opacity, expected;
+  };
+  const BlendCase cases[] = {
+      {0, 255, 1, 1},    {222, 142, 51, 206}, {255, 0, 76, 179},  {80, 165, 126, 122}, {216, 131, 201, 149},
+      {255, 0, 251, 4},  {111, 9, 5, 108},    {163, 112, 5, 161}, {141, 39, 5, 138},   {6, 40, 15, 8},
+      {117, 236, 15, 124}};
+  for (const BlendCase& c : cases) {
+    DibSurface source(1, 1);
+    DibSurface destination(1, 1);
+    PutPixel(source.surface, 0, 0, {c.source, c.source, c.source});
+    PutPixel(destination.surface, 0, 0, {c.destination, c.destination, c.destination});
+    ASSERT_TRUE(DrawCopy(source.surface, destination.surface, {nullptr, 0, 0, false, kNoColourKey, c.opacity}));
+    EXPECT_EQ(GetPixel(destination.surface, 0, 0), (Pixel{c.expected, c.expected, c.expected}))
+        << int{c.source} << " over " << int{c.destination} << " at opacity " << int{c.opacity};
+  }
+}
+
 TEST(Kernels, DirectCallTouchesOnlyTheGivenRectangle) {
   DibSurface source(6, 5);
   DibSurface destination(9, 7);
