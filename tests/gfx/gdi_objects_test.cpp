@@ -6,7 +6,7 @@
 
 #include "platform/win32.h"
 #include "tests/gfx/gdi_info.h"
-#include "tests/support/gdi_inspection.h"
+#include "tests/support/gdi_readback.h"
 
 namespace {
 

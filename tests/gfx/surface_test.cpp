@@ -9,7 +9,7 @@
 
 #include "gfx/pixel_layout.h"
 #include "tests/gfx/surface_fixture.h"
-#include "tests/support/gdi_inspection.h"
+#include "tests/support/gdi_readback.h"
 
 namespace {
 

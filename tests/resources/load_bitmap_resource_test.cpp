@@ -10,7 +10,7 @@
 #include "gfx/surface.h"
 #include "kestrova_resources/test_art.h"
 #include "tests/gfx/surface_fixture.h"
-#include "tests/support/gdi_inspection.h"
+#include "tests/support/gdi_readback.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/support/gdi_inspection.h"
+#include "tests/support/gdi_readback.h"
 
 #include <cstdlib>
 #include <cstring>
